@@ -160,7 +160,8 @@ void frmTip::applyTipFont()
 void frmTip::showtip()
 {
     m_selector->showtip();
-    txtTip->setPlainText(m_selector->tipText());
+    // The tip keeps its CR LF line breaks; the text box wants plain LF.
+    txtTip->setPlainText(QString(m_selector->tipText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void frmTip::getnexttip()
