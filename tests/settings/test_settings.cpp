@@ -1,5 +1,6 @@
 #include "settings/ProgramSettings.h"
 #include "settings/SettingReaders.h"
+#include "settings/SettingWriters.h"
 #include "settings/SettingsStore.h"
 
 #include <QFile>
@@ -160,6 +161,26 @@ private slots:
         QCOMPARE(tipFont(*m_store).pointSize, 8.0);
         store(Key::FontSize, QStringLiteral("0"));
         QCOMPARE(tipFont(*m_store).pointSize, 8.0);
+    }
+
+    void writtenValuesReadBackAsWritten()
+    {
+        // A font size is written with a period even where the user's locale
+        // writes a decimal comma, so that it reads back whole.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        store(Key::FontSize, SettingWriters::fontSize(9.75));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(read(*m_store, Key::FontSize, QString()), QStringLiteral("9.75"));
+        QCOMPARE(tipFont(*m_store).pointSize, 9.75);
+        QCOMPARE(SettingWriters::fontSize(8), QStringLiteral("8"));
+
+        store(Key::FontBold, SettingWriters::truth(true));
+        store(Key::Daily, SettingWriters::flag(false));
+        store(Key::FontColorWritten, SettingWriters::number(bgrFromColor(QColor(1, 2, 3))));
+        const TipFont font = tipFont(*m_store);
+        QVERIFY(font.bold);
+        QVERIFY(!dailyOn(*m_store));
+        QCOMPARE(font.toColor(), QColor(1, 2, 3));
     }
 
     void coloursInDecimalAndHexadecimal()
