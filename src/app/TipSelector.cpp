@@ -95,11 +95,7 @@ void TipSelector::positionAtRandom()
 bool TipSelector::ClearRead()
 {
     RecordSet readTips(m_database, TipQueries::ReadSet);
-    if (!readTips.open()) {
-        m_lastError = readTips.lastError();
-        return false;
-    }
-    if (!readTips.setOnEveryRow(QStringLiteral("Read"), false)) {
+    if (!readTips.updateMatchingRows(QStringLiteral("Read"), false)) {
         m_lastError = readTips.lastError();
         return false;
     }

@@ -28,6 +28,31 @@ bool textToNumber(const QString &text, double *number)
     return ok;
 }
 
+// Rowids are whole numbers, separated by commas.
+void appendRowids(const QString &list, std::vector<qint64> *keys)
+{
+    qint64 value = 0;
+    bool negative = false;
+    bool inNumber = false;
+    for (const QChar c : list) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9') {
+            value = value * 10 + (u - u'0');
+            inNumber = true;
+        } else if (u == u'-') {
+            negative = true;
+        } else {
+            if (inNumber)
+                keys->push_back(negative ? -value : value);
+            value = 0;
+            negative = false;
+            inNumber = false;
+        }
+    }
+    if (inNumber)
+        keys->push_back(negative ? -value : value);
+}
+
 } // namespace
 
 RecordSet::RecordSet(TipDatabase &db, const QString &programSql)
@@ -59,7 +84,10 @@ bool RecordSet::open()
     QSqlError error;
     if (m_spareKeys.capacity() == 0)
         reserveForTable();
-    QSqlQuery *scan = m_db.statement(m_query.sql, &error);
+    // The engine hands the rowids over as one text: fetching thirty thousand
+    // one-column rows through Qt's result layer costs more than the scan.
+    QSqlQuery *scan = m_db.statement(
+        QLatin1String("SELECT group_concat(rowid) FROM (") + m_query.sql + QLatin1Char(')'), &error);
     if (!scan)
         return fail(error);
     for (int i = 0; i < m_query.bindings.size(); ++i)
@@ -74,8 +102,11 @@ bool RecordSet::open()
     // left open would keep other programs from writing the file. The two key
     // lists take turns so that a requery allocates nothing once both are grown.
     m_spareKeys.clear();
-    while (scan->next())
-        m_spareKeys.push_back(scan->value(0).toLongLong());
+    if (scan->next())
+        appendRowids(scan->value(0).toString(), &m_spareKeys);
+    // The set comes in table order; the text's order is the engine's choice.
+    if (!std::is_sorted(m_spareKeys.begin(), m_spareKeys.end()))
+        std::sort(m_spareKeys.begin(), m_spareKeys.end());
     const bool broken = scan->lastError().isValid();
     if (broken)
         error = TipDatabase::engineError(scan->lastError());
@@ -431,62 +462,32 @@ bool RecordSet::writeNew()
     return true;
 }
 
-bool RecordSet::setOnEveryRow(const QString &field, const QVariant &value)
+bool RecordSet::updateMatchingRows(const QString &field, const QVariant &value)
 {
     const int index = TipFields::indexOf(field);
     if (index < 0)
         return fail(unknownField(field));
-    if (!m_open)
-        return fail(NotOpen);
     QVariant converted;
     if (!convert(index, value, &converted))
         return false;
-    leaveRow();
-    if (m_keys.empty())
-        return true;
-
-    // One statement per run of consecutive rowids, all in one transaction: a
-    // reset of tens of thousands of marks costs one commit, not one each.
-    std::vector<qint64> sortedCopy;
-    const std::vector<qint64> *keys = &m_keys;
-    if (!std::is_sorted(m_keys.begin(), m_keys.end())) {
-        sortedCopy = m_keys;
-        std::sort(sortedCopy.begin(), sortedCopy.end());
-        keys = &sortedCopy;
-    }
+    const TranslatedSql update = translateUpdate(m_programSql, index);
+    if (!update.ok)
+        return fail(update.error);
 
     QSqlError error;
-    QSqlQuery *write = m_db.statement(updateRangeSql(index), &error);
+    QSqlQuery *write = m_db.statement(update.sql, &error);
     if (!write)
         return fail(error);
-    QSqlDatabase connection = m_db.connection();
-    if (!connection.transaction())
-        return fail(TipDatabase::engineError(connection.lastError()));
-
-    bool written = true;
-    size_t i = 0;
-    while (written && i < keys->size()) {
-        size_t j = i;
-        while (j + 1 < keys->size() && (*keys)[j + 1] <= (*keys)[j] + 1)
-            ++j;
-        write->bindValue(0, converted);
-        write->bindValue(1, (*keys)[i]);
-        write->bindValue(2, (*keys)[j]);
-        written = write->exec();
-        i = j + 1;
-    }
+    write->bindValue(0, converted);
+    for (int i = 0; i < update.bindings.size(); ++i)
+        write->bindValue(i + 1, update.bindings.at(i));
+    const bool written = write->exec();
     if (!written)
         error = TipDatabase::engineError(write->lastError());
     write->finish();
-    if (written && !connection.commit()) {
-        written = false;
-        error = TipDatabase::engineError(connection.lastError());
-    }
-    if (!written) {
-        connection.rollback();
-        return fail(error);
-    }
-    return true;
+    // Values read before may have changed.
+    leaveRow();
+    return written || fail(error);
 }
 
 QString RecordSet::programSql() const

@@ -36,9 +36,10 @@ public:
     bool setValue(const QString &field, const QVariant &value);
     bool update();
     bool addNew();                  // then setValue(...) ..., update(): appends a row; the cursor stays
-    // Writes one value into every row of the set in one transaction: all or none.
-    // Rows deleted meanwhile by another program are skipped.
-    bool setOnEveryRow(const QString &field, const QVariant &value);
+    // Writes one value into every row that satisfies the set's query now, in
+    // one statement: resetting thirty thousand read marks is one write, not
+    // thirty thousand. The set need not be open; its rows are not re-read.
+    bool updateMatchingRows(const QString &field, const QVariant &value);
 
     QString programSql() const;
     QSqlError lastError() const;    // every bool-returning operation sets it on failure

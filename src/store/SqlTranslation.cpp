@@ -221,7 +221,8 @@ private:
         if (!next())
             return false;
 
-        m_out = QStringLiteral("SELECT rowid FROM Main");
+        // m_out collects only the WHERE clause; the callers wrap it.
+        m_out.clear();
         if (isKeyword("WHERE")) {
             if (!next())
                 return false;
@@ -231,7 +232,6 @@ private:
         }
         if (m_token.kind != Tok::End)
             return failHere(QStringLiteral("unexpected '%1'").arg(m_token.text));
-        m_out += QLatin1String(" ORDER BY rowid");
         return true;
     }
 
@@ -324,7 +324,19 @@ private:
 
 TranslatedSql translateSelect(const QString &programSql)
 {
-    return Translator(programSql).run();
+    TranslatedSql translated = Translator(programSql).run();
+    if (translated.ok)
+        translated.sql = QLatin1String("SELECT rowid FROM Main") + translated.sql
+                         + QLatin1String(" ORDER BY rowid");
+    return translated;
+}
+
+TranslatedSql translateUpdate(const QString &programSql, int field)
+{
+    TranslatedSql translated = Translator(programSql).run();
+    if (translated.ok)
+        translated.sql = QStringLiteral("UPDATE Main SET %1 = ?").arg(quoted(field)) + translated.sql;
+    return translated;
 }
 
 namespace TipFields {
@@ -385,9 +397,4 @@ QString insertRowSql(unsigned fieldMask)
         return QStringLiteral("INSERT INTO Main DEFAULT VALUES");
     return QStringLiteral("INSERT INTO Main (%1) VALUES (%2)")
         .arg(fields.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
-}
-
-QString updateRangeSql(int field)
-{
-    return QStringLiteral("UPDATE Main SET %1 = ? WHERE rowid BETWEEN ? AND ?").arg(quoted(field));
 }

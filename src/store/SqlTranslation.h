@@ -23,6 +23,10 @@ struct TranslatedSql {
 // rows in table order; every literal is bound, never spliced into the text.
 TranslatedSql translateSelect(const QString &programSql);
 
+// The same query turned into "UPDATE Main SET <field> = ? WHERE <condition>":
+// the new value binds first, then the condition's literals.
+TranslatedSql translateUpdate(const QString &programSql, int field);
+
 namespace TipFields {
 enum Index { Book, Chapter, From, To, Content, Category, Read, Count };
 
@@ -36,4 +40,3 @@ bool isInteger(int index);       // the five 16-bit integer fields
 QString selectRowSql();                   // the seven fields of one row
 QString updateRowSql(unsigned fieldMask);  // SET the masked fields WHERE rowid = ?
 QString insertRowSql(unsigned fieldMask);  // INSERT the masked fields
-QString updateRangeSql(int field);        // SET one field WHERE rowid BETWEEN ? AND ?

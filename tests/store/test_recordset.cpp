@@ -213,31 +213,31 @@ private slots:
         QCOMPARE(m_fixture->rows().at(0).book, 901);
     }
 
-    void setOnEveryRowTouchesOnlyTheSet()
+    void updateMatchingRowsWritesEveryMatchingRowInOneGo()
     {
         QList<StoredTip> tips;
         for (int i = 1; i <= 20; ++i)
             tips.append(tip(900 + i, (i <= 5) || i == 7 || (i >= 10 && i <= 15) || i == 20));
         QVERIFY(start(tips));
         RecordSet set(*m_db, TipQueries::ReadSet);
-        QVERIFY(set.open());
-        QCOMPARE(set.value(QStringLiteral("Category")).toInt(), 500);
+        QVERIFY(set.updateMatchingRows(QStringLiteral("Category"), 531));
+        QVERIFY(set.updateMatchingRows(QStringLiteral("Read"), false));
 
-        // After the query: row 6 becomes read (not in the set), row 7 vanishes.
-        QVERIFY(m_fixture->exec(QStringLiteral("UPDATE Main SET Read = 1 WHERE rowid = 6")));
-        QVERIFY(m_fixture->exec(QStringLiteral("DELETE FROM Main WHERE rowid = 7")));
-        QVERIFY(set.setOnEveryRow(QStringLiteral("Category"), 531));
-        QCOMPARE(set.value(QStringLiteral("Category")).toInt(), 531);
-        QVERIFY(set.setOnEveryRow(QStringLiteral("Read"), false));
-
-        const QList<StoredTip> rows = m_fixture->rows();
-        QCOMPARE(rows.size(), 19);
+        QList<StoredTip> rows = m_fixture->rows();
+        QCOMPARE(rows.size(), 20);
         for (const StoredTip &row : rows) {
             const int i = row.book - 900;
-            const bool inSet = i <= 5 || (i >= 10 && i <= 15) || i == 20;
-            QCOMPARE(row.category, inSet ? 531 : 500);
-            QCOMPARE(row.read, i == 6);
+            const bool wasRead = i <= 5 || i == 7 || (i >= 10 && i <= 15) || i == 20;
+            QCOMPARE(row.category, wasRead ? 531 : 500);
+            QVERIFY(!row.read);
         }
+
+        // A value the field cannot hold, or a refused query text, writes nothing.
+        RecordSet all(*m_db, QStringLiteral("SELECT * FROM Main WHERE Book > 0"));
+        QVERIFY(!all.updateMatchingRows(QStringLiteral("Chapter"), QStringLiteral("one")));
+        RecordSet hostile(*m_db, QStringLiteral("SELECT * FROM Main WHERE Read = FALSE; DELETE FROM Main"));
+        QVERIFY(!hostile.updateMatchingRows(QStringLiteral("Read"), true));
+        QCOMPARE(m_fixture->rows(), rows);
     }
 
     void readOnlyFileCanStillBeRead()
@@ -256,8 +256,7 @@ private slots:
         QVERIFY(!set.update());
         QCOMPARE(set.recordCount(), 1);
         RecordSet read(*m_db, TipQueries::ReadSet);
-        QVERIFY(read.open());
-        QVERIFY(!read.setOnEveryRow(QStringLiteral("Read"), false));
+        QVERIFY(!read.updateMatchingRows(QStringLiteral("Read"), false));
         QVERIFY(!read.lastError().text().isEmpty());
         QCOMPARE(m_fixture->rows(), before);
         QVERIFY(set.moveFirst());   // leaves the refused new row behind
