@@ -26,7 +26,8 @@ QPushButton *makeButton(const char *objectName, QWidget *parent)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(QLatin1String(objectName));
-    button->setAutoDefault(false);
+    // Enter presses the focused button, as in a dialog.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -144,6 +145,8 @@ bool frmTip::Form_Load()
 
     applyTipFont();
     showtip();
+    // Enter or Space on the open window means OK, as in any message window.
+    cmdok->setFocus();
     DayTimer->start();
     return true;
 }

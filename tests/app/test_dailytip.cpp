@@ -1,4 +1,3 @@
-#include "app/DailyTip.h"
 #include "settings/ProgramSettings.h"
 #include "support/ProgramFixture.h"
 
@@ -35,12 +34,6 @@ private:
     }
 
 private slots:
-    void dayStampsAreSixDigits()
-    {
-        QCOMPARE(DailyTip::dayStamp(QDate(2026, 3, 4)), QStringLiteral("260304"));
-        QCOMPARE(DailyTip::dayStamp(QDate(2100, 12, 31)), QStringLiteral("001231"));
-    }
-
     void noDailyTipOnTheDayOfStartUp()
     {
         for (QTime startTime : {QTime(7, 0), QTime(8, 30)}) {

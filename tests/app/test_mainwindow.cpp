@@ -18,53 +18,39 @@ using namespace ProgramSettings;
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-private:
-    static QString caption(ProgramFixture &f, QWidget *w, const char *name)
-    {
-        auto *button = f.control<QPushButton>(w, name);
-        return button ? button->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
-    }
-
 private slots:
-    void englishCaptions()
+    void captionsInTheStoredLanguage_data()
     {
-        ProgramFixture f;
-        f.createTips({QStringLiteral("A")});
-        auto window = f.loadMainWindow();
-        QVERIFY(window);
-        QCOMPARE(window->objectName(), QStringLiteral("frmTip"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Versedawn Of The Day"));
-        const QStringList captions = {caption(f, window.get(), "cmdok"), caption(f, window.get(), "cmdnexttip"),
-                                      caption(f, window.get(), "cmdaddtip"), caption(f, window.get(), "cmdreset"),
-                                      caption(f, window.get(), "cmdoption"), caption(f, window.get(), "cmdsearch"),
-                                      caption(f, window.get(), "cmdAbout")};
-        QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("Next"), QStringLiteral("Add"),
-                                        QStringLiteral("Reset"), QStringLiteral("Option"),
-                                        QStringLiteral("Search"), QStringLiteral("About")}));
-        QCOMPARE(f.control<QLabel>(window.get(), "lblDid")->text(), QStringLiteral("Did you know ..."));
-        // The tip box is named for assistive technologies after its label.
-        QCOMPARE(f.control<QPlainTextEdit>(window.get(), "txtTip")->accessibleName(),
-                 QStringLiteral("Did you know ..."));
-        QVERIFY(f.control<QLabel>(window.get(), "Picture1"));
-        auto *timer = f.control<QTimer>(window.get(), "DayTimer");
-        QVERIFY(timer && timer->isActive());
-        QCOMPARE(timer->interval(), 60000);
-        QVERIFY(f.platform.messages.isEmpty());
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("absent") << QString()
+            << QStringList{"Versedawn Of The Day", "OK", "Next", "Add", "Reset", "Option", "Search",
+                           "About", "Did you know ..."};
+        QTest::newRow("1") << QStringLiteral("1")
+            << QStringList{"每日金句", "確定", "下一句", "輸入", "重整", "選項", "搜尋", "關於",
+                           "你知不知道 ..."};
     }
 
-    void chineseCaptionsWithAnyNonZeroLanguage()
+    void captionsInTheStoredLanguage()
     {
+        QFETCH(QString, lang);
+        QFETCH(QStringList, captions);
         ProgramFixture f;
-        f.setSetting(Key::Language, QStringLiteral("1"));
-        f.createTips({QStringLiteral("甲")}, QStringLiteral("CTips.db"));
+        if (!lang.isNull())
+            f.setSetting(Key::Language, lang);
+        f.createTips({QStringLiteral("A")}, lang.isNull() ? QStringLiteral("Tips.db") : QStringLiteral("CTips.db"));
         auto window = f.loadMainWindow();
         QVERIFY(window);
-        QCOMPARE(f.program.state.LangOffset, qint16(10000));
-        QCOMPARE(window->windowTitle(), QStringLiteral("每日金句"));
-        QCOMPARE(caption(f, window.get(), "cmdok"), QStringLiteral("確定"));
-        QCOMPARE(caption(f, window.get(), "cmdnexttip"), QStringLiteral("下一句"));
-        QCOMPARE(caption(f, window.get(), "cmdAbout"), QStringLiteral("關於"));
-        QCOMPARE(f.control<QLabel>(window.get(), "lblDid")->text(), QStringLiteral("你知不知道 ..."));
+        QStringList shown{window->windowTitle()};
+        for (const char *name : {"cmdok", "cmdnexttip", "cmdaddtip", "cmdreset", "cmdoption", "cmdsearch", "cmdAbout"})
+            shown << f.control<QPushButton>(window.get(), name)->text();
+        shown << f.control<QLabel>(window.get(), "lblDid")->text();
+        QCOMPARE(shown, captions);
+        // Assistive technologies name the tip box after the label above it.
+        QCOMPARE(f.control<QPlainTextEdit>(window.get(), "txtTip")->accessibleName(), captions.last());
+        auto *timer = f.control<QTimer>(window.get(), "DayTimer");
+        QVERIFY(timer && timer->isActive() && timer->interval() == 60000);
+        QVERIFY(f.platform.messages.isEmpty());
     }
 
     void centringHalvesTowardZero()
@@ -78,8 +64,7 @@ private slots:
         f.createTips({QStringLiteral("A")});
         auto window = f.loadMainWindow();
         QVERIFY(window);
-        QCOMPARE(window->pos(), centredTopLeft(QGuiApplication::primaryScreen()->availableGeometry(),
-                                               window->size()));
+        QCOMPARE(window->pos(), centredTopLeft(QGuiApplication::primaryScreen()->availableGeometry(), window->size()));
     }
 
     void theTipFontComesFromTheSettings()
@@ -96,9 +81,7 @@ private slots:
         auto *tip = f.control<QPlainTextEdit>(window.get(), "txtTip");
         QCOMPARE(tip->font().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(tip->font().pointSizeF(), 13.5);
-        QVERIFY(tip->font().bold());
-        QVERIFY(tip->font().strikeOut());
-        QVERIFY(!tip->font().italic());
+        QVERIFY(tip->font().bold() && tip->font().strikeOut() && !tip->font().italic());
         QCOMPARE(tip->palette().color(QPalette::Text), QColor(0, 128, 0));
     }
 
@@ -118,12 +101,8 @@ private slots:
 
         // After a switch to Chinese the new copy looks for the Chinese title.
         f.setSetting(Key::Language, QStringLiteral("10000"));
-        StartUpResult started = startVersedawn(f.program);
-        QVERIFY(started.mainWindow);
+        QVERIFY(startVersedawn(f.program).mainWindow);
         QCOMPARE(f.platform.claimedTitles.last(), QStringLiteral("每日金句"));
-        QCOMPARE(f.platform.messages.size(), 1);
-
-        // And a Chinese copy already running refuses it, in Chinese.
         f.platform.titlesOfRunningCopies.insert(QStringLiteral("每日金句"));
         QVERIFY(!startVersedawn(f.program).mainWindow);
         QCOMPARE(f.platform.messages.last().text, QStringLiteral("Versedawn 已經運作"));
@@ -135,20 +114,18 @@ private slots:
         f.createTips({QStringLiteral("A"), QStringLiteral("B")});
         auto window = f.loadMainWindow();
         QVERIFY(window);
-        QVERIFY(f.program.state.DailyOn); // the default
         QSignalSpy ended(window.get(), &frmTip::programEnded);
 
-        QTest::mouseClick(f.control<QPushButton>(window.get(), "cmdok"), Qt::LeftButton);
+        // OK has the focus, and Enter presses it.
+        auto *ok = f.control<QPushButton>(window.get(), "cmdok");
+        QCOMPARE(window->focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key_Return);
         QVERIFY(window->isHidden());
-        QVERIFY(f.platform.trayIconShown);
+        QVERIFY(f.platform.trayIconShown && !f.platform.trayIcon.isNull());
         QCOMPARE(f.platform.trayToolTip, QStringLiteral("Versedawn"));
-        QVERIFY(!f.platform.trayIcon.isNull());
-
         f.platform.activateTrayIcon(TrayAction::DoubleClick);
-        QVERIFY(window->isVisible());
         QVERIFY(!window->close());
-        QVERIFY(window->isHidden());
-        QVERIFY(f.platform.trayIconShown);
+        QVERIFY(window->isHidden() && f.platform.trayIconShown);
         QCOMPARE(ended.count(), 0);
         QVERIFY(f.program.database.isOpen());
 
@@ -156,8 +133,7 @@ private slots:
         window->sessionEnding();
         QVERIFY(window->close());
         QCOMPARE(ended.count(), 1);
-        QVERIFY(!f.program.database.isOpen());
-        QVERIFY(!f.platform.trayIconShown);
+        QVERIFY(!f.program.database.isOpen() && !f.platform.trayIconShown);
     }
 
     void withoutANotificationAreaTheWindowIsMinimised()
@@ -168,8 +144,7 @@ private slots:
         auto window = f.loadMainWindow();
         QVERIFY(window);
         QTest::mouseClick(f.control<QPushButton>(window.get(), "cmdok"), Qt::LeftButton);
-        QVERIFY(window->isVisible());
-        QVERIFY(window->isMinimized());
+        QVERIFY(window->isVisible() && window->isMinimized());
         QCOMPARE(f.platform.trayIconsAdded, 0);
     }
 
@@ -184,14 +159,12 @@ private slots:
             QWidget otherWindow;
             otherWindow.show();
             QSignalSpy ended(window.get(), &frmTip::programEnded);
-
             if (viaCloseBox)
                 QVERIFY(window->close());
             else
                 QTest::mouseClick(f.control<QPushButton>(window.get(), "cmdok"), Qt::LeftButton);
             QCOMPARE(ended.count(), 1);
-            QVERIFY(!window->isVisible());
-            QVERIFY(!otherWindow.isVisible());
+            QVERIFY(!window->isVisible() && !otherWindow.isVisible());
             QVERIFY(!f.program.database.isOpen());
             QCOMPARE(f.platform.trayIconsAdded, 0);
         }
