@@ -66,20 +66,15 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("chinese");
         QTest::newRow("title") << 9 << QStringLiteral("Versedawn Of The Day") << QStringLiteral("每日金句");
-        QTest::newRow("did you know") << 8 << QStringLiteral("Did you know ...") << QStringLiteral("你知不知道 ...");
-        QTest::newRow("programmer") << 11 << QStringLiteral("Programmer:") << QStringLiteral("程式設計員:");
         QTest::newRow("random") << 37 << QStringLiteral("Show Tips in Random") << QStringLiteral("隋機顯示金句");
         QTest::newRow("already running") << 56 << QStringLiteral("is already running") << QStringLiteral("已經運作");
-        QTest::newRow("add 3") << 3 << QStringLiteral("Add") << QStringLiteral("輸入");
         QTest::newRow("add 60") << 60 << QStringLiteral("Add") << QStringLiteral("加入");
         QTest::newRow("similar") << 62 << QStringLiteral("The tip(s) above is/are similar to the one you entered!")
                                  << QStringLiteral("以上是近似你剛剛輸入的金句!");
         QTest::newRow("still add") << 63 << QStringLiteral("Do u still want to add the tip to the database?")
                                    << QStringLiteral("你是否仍然要加入金句?");
-        QTest::newRow("invalid time") << 65 << QStringLiteral("Invalid Time (0-23)") << QStringLiteral("錯誤時間 (0-23)");
         QTest::newRow("unread") << 76 << QStringLiteral("All tips are set to unread!") << QStringLiteral("所有金句已轉為未讀");
         QTest::newRow("restart") << 80 << QStringLiteral("Please restart Versedawn") << QStringLiteral("請重新啟動此程式");
-        QTest::newRow("and") << 84 << QStringLiteral("AND") << QStringLiteral("和");
     }
 
     void interfaceTextsAreLetterForLetter()
