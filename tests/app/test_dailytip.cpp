@@ -12,11 +12,6 @@ class TestDailyTip : public QObject {
     Q_OBJECT
 
 private:
-    static QString contentOnShow(frmTip &window)
-    {
-        return window.tipText().section(QStringLiteral("\r\n"), 0, 0);
-    }
-
     // Ticks once a minute from the fake clock's time for the given minutes.
     static void tickFor(ProgramFixture &f, frmTip &window, int minutes)
     {
@@ -44,7 +39,7 @@ private slots:
             QVERIFY(window->isHidden());
             // Through the rest of the day, the hour of the daily tip included.
             tickFor(f, *window, (24 * 60) - startTime.msecsSinceStartOfDay() / 60000 - 1);
-            QCOMPARE(contentOnShow(*window), QStringLiteral("A"));
+            QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("A"));
             QVERIFY(window->isHidden());
             QVERIFY(f.platform.trayIconShown);
         }
@@ -63,24 +58,24 @@ private slots:
         window->DayTimer_Timer();
         f.platform.advance(60); // 07:59
         window->DayTimer_Timer();
-        QCOMPARE(contentOnShow(*window), QStringLiteral("A"));
+        QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("A"));
         QVERIFY(window->isHidden());
 
         f.platform.advance(60); // 08:00
         window->DayTimer_Timer();
-        QCOMPARE(contentOnShow(*window), QStringLiteral("B"));
+        QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("B"));
         QVERIFY(window->isVisible());
         QVERIFY(!f.platform.trayIconShown);
         QCOMPARE(f.program.state.LastShownDay, QStringLiteral("260502"));
         QCOMPARE(f.tips.rows()[1].read, true);
 
         tickFor(f, *window, 59 + 24 * 60 - 60); // the rest of that day and the next night
-        QCOMPARE(contentOnShow(*window), QStringLiteral("B"));
+        QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("B"));
 
         // The tip also comes while the window is on the screen.
         f.platform.now = QDateTime(QDate(2026, 5, 3), QTime(8, 0, 30));
         window->DayTimer_Timer();
-        QCOMPARE(contentOnShow(*window), QStringLiteral("C"));
+        QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("C"));
     }
 
     void neverWhenTheDailyTipIsOffOrTheHourCannotMatch_data()
@@ -103,7 +98,7 @@ private slots:
         auto window = startAt(f, QDateTime(QDate(2026, 5, 1), QTime(12, 0)));
         QVERIFY(window);
         tickFor(f, *window, 2 * 24 * 60);
-        QCOMPARE(contentOnShow(*window), QStringLiteral("A"));
+        QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("A"));
         QCOMPARE(f.platform.trayIconsAdded, 0);
     }
 
@@ -125,7 +120,7 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(!f.platform.trayIconShown);
         // The same tip as before; restoring chooses nothing new.
-        QCOMPARE(contentOnShow(*window), QStringLiteral("A"));
+        QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("A"));
         QCOMPARE(f.tips.rows()[1].read, false);
     }
 };

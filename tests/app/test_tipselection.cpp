@@ -18,18 +18,13 @@ class TestTipSelection : public QObject {
     Q_OBJECT
 
 private:
-    static QString contentOnShow(frmTip &window)
-    {
-        return window.tipText().section(QStringLiteral("\r\n"), 0, 0);
-    }
-
     // The tip on show, then the one after each of `clicks` presses on Next.
     static QString walk(ProgramFixture &f, frmTip &window, int clicks)
     {
-        QStringList shown{contentOnShow(window)};
+        QStringList shown{ProgramFixture::contentOnShow(window)};
         for (int i = 0; i < clicks; ++i) {
             QTest::mouseClick(f.control<QPushButton>(&window, "cmdnexttip"), Qt::LeftButton);
-            shown << contentOnShow(window);
+            shown << ProgramFixture::contentOnShow(window);
         }
         return shown.join(QLatin1Char(' '));
     }
@@ -106,7 +101,7 @@ private slots:
         QVERIFY(f.tips.exec(QStringLiteral("UPDATE Main SET Read = 1")));
         auto window = f.loadMainWindow();
         QVERIFY(window);
-        QCOMPARE(contentOnShow(*window), QStringLiteral("A"));
+        QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("A"));
         QCOMPARE(readMarks(f), QStringLiteral("R-"));
     }
 
@@ -142,7 +137,7 @@ private slots:
             QCOMPARE(f.platform.messages.last().text, QStringLiteral("All tips are set to unread!"));
             QCOMPARE(f.platform.messages.last().icon, MessageIcon::Information);
             QCOMPARE(readMarks(f), QStringLiteral("---"));
-            QCOMPARE(contentOnShow(*window), QStringLiteral("B"));
+            QCOMPARE(ProgramFixture::contentOnShow(*window), QStringLiteral("B"));
         }
         QCOMPARE(walk(f, *window, 2), QStringLiteral("B C A"));
     }

@@ -26,6 +26,12 @@ public:
     // The main window with its load done; null when the load failed.
     std::unique_ptr<frmTip> loadMainWindow();
 
+    // The first line of the tip on show: the tip's content in the tests.
+    static QString contentOnShow(const frmTip &window)
+    {
+        return window.tipText().section(QStringLiteral("\r\n"), 0, 0);
+    }
+
     template <typename T>
     T *control(QWidget *window, const char *objectName) const
     {
