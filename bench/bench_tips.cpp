@@ -87,6 +87,8 @@ struct Program {
             throw std::runtime_error(std::string(sql) + ": " + query.lastError().text().toStdString());
         return query;
     }
+    // Puts the table back as the measured work found it, outside the timing.
+    void markAllUnread() { exec("UPDATE Main SET Read = 0 WHERE Read = 1"); }
     // A figure from a wrong result would be worthless.
     void expectReadCount(int expected)
     {
@@ -104,6 +106,14 @@ void guarded(benchmark::State &st, const std::function<void()> &body)
     } catch (const std::exception &e) {
         st.SkipWithError(e.what());
     }
+}
+
+// The baseline's connection, with the same engine settings as the program's.
+void openBaseline(Baseline &b)
+{
+    b.open(g_path, g_engineSettings);
+    if (g_noSync)
+        b.setSynchronousOff();
 }
 
 // Every tip unread, set through a connection of its own while nobody else has
@@ -128,7 +138,7 @@ void openFirstTipProgram(benchmark::State &st)
             if (program.selector->tipText().isEmpty())
                 throw std::runtime_error("no tip shown");
             program.expectReadCount(1);
-            program.exec("UPDATE Main SET Read = 0 WHERE Read = 1");
+            program.markAllUnread();
             program.stop();
             st.ResumeTiming();
         }
@@ -141,9 +151,7 @@ void openFirstTipBaseline(benchmark::State &st)
         allUnread();
         Baseline b;
         for (auto _ : st) {
-            b.open(g_path, g_engineSettings);
-            if (g_noSync)
-                b.setSynchronousOff();
+            openBaseline(b);
             b.collectUnread();
             const Baseline::Tip tip = b.fetch(b.keys().front());
             benchmark::DoNotOptimize(tip);
@@ -168,7 +176,7 @@ void nextInOrderProgram(benchmark::State &st)
             // Past the last tip the program starts over, which is other work.
             if (shown == BenchRowCount) {
                 st.PauseTiming();
-                program.exec("UPDATE Main SET Read = 0 WHERE Read = 1");
+                program.markAllUnread();
                 program.start();
                 program.selector->showtip();
                 shown = 1;
@@ -188,9 +196,7 @@ void nextInOrderBaseline(benchmark::State &st)
     guarded(st, [&] {
         allUnread();
         Baseline b;
-        b.open(g_path, g_engineSettings);
-        if (g_noSync)
-            b.setSynchronousOff();
+        openBaseline(b);
         std::size_t position = 0;
         auto begin = [&] {
             b.collectUnread();
@@ -221,14 +227,14 @@ void nextAtRandomProgram(benchmark::State &st)
         Program program(1);
         program.start();
         program.selector->showtip();
-        program.exec("UPDATE Main SET Read = 0 WHERE Read = 1");
+        program.markAllUnread();
         for (auto _ : st) {
             program.selector->getnexttip();
             program.selector->showtip();
             // Every draw is made among all the tips again.
             st.PauseTiming();
             program.expectReadCount(1);
-            program.exec("UPDATE Main SET Read = 0 WHERE Read = 1");
+            program.markAllUnread();
             st.ResumeTiming();
         }
         program.stop();
@@ -240,9 +246,7 @@ void nextAtRandomBaseline(benchmark::State &st)
     guarded(st, [&] {
         allUnread();
         Baseline b;
-        b.open(g_path, g_engineSettings);
-        if (g_noSync)
-            b.setSynchronousOff();
+        openBaseline(b);
         std::mt19937 rng(Seed);
         for (auto _ : st) {
             b.collectUnread();
@@ -281,9 +285,7 @@ void resetBaseline(benchmark::State &st)
     guarded(st, [&] {
         allUnread();
         Baseline b;
-        b.open(g_path, g_engineSettings);
-        if (g_noSync)
-            b.setSynchronousOff();
+        openBaseline(b);
         for (auto _ : st) {
             st.PauseTiming();
             b.setEveryRead(true);

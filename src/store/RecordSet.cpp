@@ -76,18 +76,17 @@ bool RecordSet::open()
 {
     if (!m_translated) {
         m_query = translateSelect(m_programSql);
+        // The engine hands the rowids over as one text: fetching thirty
+        // thousand one-column rows through Qt's result layer costs more than
+        // the scan itself.
+        m_query.sql = QLatin1String("SELECT group_concat(rowid) FROM (") + m_query.sql + QLatin1Char(')');
         m_translated = true;
     }
     if (!m_query.ok)
         return fail(m_query.error);
 
     QSqlError error;
-    if (m_spareKeys.capacity() == 0)
-        reserveForTable();
-    // The engine hands the rowids over as one text: fetching thirty thousand
-    // one-column rows through Qt's result layer costs more than the scan.
-    QSqlQuery *scan = m_db.statement(
-        QLatin1String("SELECT group_concat(rowid) FROM (") + m_query.sql + QLatin1Char(')'), &error);
+    QSqlQuery *scan = m_db.statement(m_query.sql, &error);
     if (!scan)
         return fail(error);
     for (int i = 0; i < m_query.bindings.size(); ++i)
@@ -99,14 +98,13 @@ bool RecordSet::open()
     }
 
     // Only the rowids are kept, and the statement is finished at once: a read
-    // left open would keep other programs from writing the file. The two key
-    // lists take turns so that a requery allocates nothing once both are grown.
-    m_spareKeys.clear();
+    // left open would keep other programs from writing the file.
+    std::vector<qint64> keys;
     if (scan->next())
-        appendRowids(scan->value(0).toString(), &m_spareKeys);
+        appendRowids(scan->value(0).toString(), &keys);
     // The set comes in table order; the text's order is the engine's choice.
-    if (!std::is_sorted(m_spareKeys.begin(), m_spareKeys.end()))
-        std::sort(m_spareKeys.begin(), m_spareKeys.end());
+    if (!std::is_sorted(keys.begin(), keys.end()))
+        std::sort(keys.begin(), keys.end());
     const bool broken = scan->lastError().isValid();
     if (broken)
         error = TipDatabase::engineError(scan->lastError());
@@ -114,28 +112,11 @@ bool RecordSet::open()
     if (broken)
         return fail(error);
 
-    m_keys.swap(m_spareKeys);
+    m_keys = std::move(keys);
     m_open = true;
     m_pos = 0;
     leaveRow();
     return true;
-}
-
-// A set can hold at most as many rows as the table; growing the list row by
-// row would copy it a dozen times on a full-size table.
-void RecordSet::reserveForTable()
-{
-    QSqlError ignored;
-    QSqlQuery *last = m_db.statement(QStringLiteral("SELECT max(rowid) FROM Main"), &ignored);
-    if (!last)
-        return;
-    if (last->exec() && last->next()) {
-        constexpr qint64 Cap = 1 << 20;
-        const qint64 rows = std::clamp<qint64>(last->value(0).toLongLong(), 16, Cap);
-        m_spareKeys.reserve(size_t(rows));
-        m_keys.reserve(size_t(rows));
-    }
-    last->finish();
 }
 
 bool RecordSet::requery()

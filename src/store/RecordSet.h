@@ -49,7 +49,6 @@ private:
 
     bool fail(const QString &reason, QSqlError::ErrorType type = QSqlError::StatementError);
     bool fail(const QSqlError &error);
-    void reserveForTable();
     bool hasCurrentRow() const;
     void leaveRow();
     bool loadCurrentRow();
@@ -64,7 +63,6 @@ private:
     bool m_open = false;
 
     std::vector<qint64> m_keys;
-    std::vector<qint64> m_spareKeys;
     qint64 m_pos = 0;               // -1 before the first row, size() past the last
 
     std::array<QVariant, TipFields::Count> m_row;
